@@ -1,0 +1,5 @@
+if(NOT TARGET tobrel_evaluation)
+    return()
+endif()
+add_executable(evaluation_bench ${CMAKE_CURRENT_LIST_DIR}/evaluation_bench.cpp)
+target_link_libraries(evaluation_bench PRIVATE tobrel_evaluation benchmark::benchmark)

@@ -17,31 +17,13 @@ QColor toColor(const sheet::Rgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
+// Indexed by the alignment enumerators, in their order.
+constexpr int kHorizontalFlags[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+constexpr int kVerticalFlags[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+
 int alignmentFlags(const sheet::CellLook& look) {
-    int flags = 0;
-    switch (look.horizontal) {
-        case sheet::HorizontalAlignment::Left:
-            flags |= Qt::AlignLeft;
-            break;
-        case sheet::HorizontalAlignment::Centre:
-            flags |= Qt::AlignHCenter;
-            break;
-        case sheet::HorizontalAlignment::Right:
-            flags |= Qt::AlignRight;
-            break;
-    }
-    switch (look.vertical) {
-        case sheet::VerticalAlignment::Top:
-            flags |= Qt::AlignTop;
-            break;
-        case sheet::VerticalAlignment::Middle:
-            flags |= Qt::AlignVCenter;
-            break;
-        case sheet::VerticalAlignment::Bottom:
-            flags |= Qt::AlignBottom;
-            break;
-    }
-    return flags;
+    return kHorizontalFlags[static_cast<int>(look.horizontal)] |
+           kVerticalFlags[static_cast<int>(look.vertical)];
 }
 
 // Cell texts keep Windows line ends; the painter breaks lines at LF only.

@@ -23,4 +23,8 @@ bool exportWorkbook(const sheet::Sheet& sheet, const std::string& path,
 // touched. Throws ExchangeError naming what is wrong.
 void importWorkbook(const std::string& path, sheet::Sheet& sheet, const Progress& progress = {});
 
+// The same, numbers shown with the given decimal separator (the form above uses ".").
+void importWorkbook(const std::string& path, sheet::Sheet& sheet,
+                    const std::string& decimalSeparator, const Progress& progress = {});
+
 }  // namespace tobrel::exchange

@@ -1,0 +1,211 @@
+#include "exchange/xls/worksheet_writer.hpp"
+
+#include <algorithm>
+
+#include "exchange/xls/biff_records.hpp"
+#include "exchange/xls/cell_text.hpp"
+#include "exchange/xls/general_number.hpp"
+#include "exchange/xls/sizes.hpp"
+#include "exchange/xls/utf16.hpp"
+#include "sheet/sheet_look.hpp"
+
+namespace tobrel::exchange::xls {
+
+namespace {
+
+constexpr int kRowBlock = 32;
+constexpr std::size_t kMaxMergesPerRecord = 1026;
+constexpr int kProgressSteps = 100;
+
+void writeSettings(RecordWriter& writer) {
+    writer.record(record::kCalcMode, Payload().u16(1));
+    writer.record(record::kCalcCount, Payload().u16(100));
+    writer.record(record::kRefMode, Payload().u16(1));
+    writer.record(record::kIteration, Payload().u16(0));
+    writer.record(record::kDelta, Payload().f64(0.001));
+    writer.record(record::kSaveRecalc, Payload().u16(1));
+    writer.record(record::kPrintHeaders, Payload().u16(0));
+    writer.record(record::kPrintGridLines, Payload().u16(0));
+    writer.record(record::kGridSet, Payload().u16(1));
+    writer.record(record::kGuts, Payload().zeros(8));
+    writer.record(record::kDefaultRowHeight,
+                  Payload().u16(0).u16(twipsFromPixels(sheet::kDefaultRowHeight)));
+    writer.record(record::kWsBool, Payload().u16(0x04C1));
+    writer.record(record::kHeader, std::string_view());
+    writer.record(record::kFooter, std::string_view());
+    writer.record(record::kHCenter, Payload().u16(0));
+    writer.record(record::kVCenter, Payload().u16(0));
+    // A4, 100 %, portrait (bit 1), 600 dpi, half-inch header and footer margins, one copy.
+    writer.record(record::kPageSetup, Payload()
+                                          .u16(9)
+                                          .u16(100)
+                                          .u16(1)
+                                          .u16(1)
+                                          .u16(1)
+                                          .u16(0x0002)
+                                          .u16(600)
+                                          .u16(600)
+                                          .f64(0.5)
+                                          .f64(0.5)
+                                          .u16(1));
+}
+
+void writeColumnWidths(RecordWriter& writer, const sheet::Sheet& sheet) {
+    writer.record(record::kDefColWidth, Payload().u16(8));
+    int first = 0;
+    while (first < sheet.columnCount()) {
+        int last = first;
+        while (last + 1 < sheet.columnCount() &&
+               sheet.columnWidth(last + 1) == sheet.columnWidth(first)) {
+            ++last;
+        }
+        writer.record(record::kColInfo, Payload()
+                                            .u16(first)
+                                            .u16(last)
+                                            .u16(widthUnitsFromPixels(sheet.columnWidth(first)))
+                                            .u16(15)
+                                            .u16(0)
+                                            .u16(0));
+        first = last + 1;
+    }
+}
+
+class CellWriter {
+  public:
+    CellWriter(RecordWriter& writer, const sheet::Sheet& sheet, std::string_view separator,
+               CellStyles& styles, SharedStrings& strings)
+        : writer_(writer),
+          sheet_(sheet),
+          separator_(separator),
+          styles_(styles),
+          strings_(strings) {}
+
+    void writeRow(int row) {
+        int col = 0;
+        const int columns = sheet_.columnCount();
+        while (col < columns) {
+            const std::string& text = sheet_.cell(col, row);
+            const std::uint16_t format = styles_.formatIndexOf(sheet::cellLook(col, row));
+            if (!text.empty()) {
+                writeValue(col, row, format, text);
+                ++col;
+                continue;
+            }
+            col = writeBlanks(col, row, format);
+        }
+    }
+
+  private:
+    void writeValue(int col, int row, std::uint16_t format, const std::string& text) {
+        Payload body;
+        body.u16(row).u16(col).u16(format);
+        if (const auto number = numberShownAs(text, separator_)) {
+            writer_.record(record::kNumber, body.f64(*number));
+            return;
+        }
+        const std::uint32_t index = strings_.indexOf(utf16FromUtf8(workbookText(text)));
+        writer_.record(record::kLabelSst, body.u32(index));
+    }
+
+    // A run of empty cells; returns the column after it.
+    int writeBlanks(int first, int row, std::uint16_t firstFormat) {
+        std::vector<std::uint16_t> formats{firstFormat};
+        int col = first + 1;
+        while (col < sheet_.columnCount() && sheet_.cell(col, row).empty()) {
+            formats.push_back(styles_.formatIndexOf(sheet::cellLook(col, row)));
+            ++col;
+        }
+        Payload body;
+        body.u16(row).u16(first);
+        if (formats.size() == 1) {
+            writer_.record(record::kBlank, body.u16(firstFormat));
+            return col;
+        }
+        for (const auto format : formats)
+            body.u16(format);
+        writer_.record(record::kMulBlank, body.u16(col - 1));
+        return col;
+    }
+
+    RecordWriter& writer_;
+    const sheet::Sheet& sheet_;
+    std::string_view separator_;
+    CellStyles& styles_;
+    SharedStrings& strings_;
+};
+
+void writeRowRecord(RecordWriter& writer, const sheet::Sheet& sheet, int row) {
+    // Bit 8 is always set; bit 6 marks a height of the row's own.
+    writer.record(record::kRow, Payload()
+                                    .u16(row)
+                                    .u16(0)
+                                    .u16(sheet.columnCount())
+                                    .u16(twipsFromPixels(sheet.rowHeight(row)))
+                                    .u16(0)
+                                    .u16(0)
+                                    .u16(0x0140)
+                                    .u16(0x000F));
+}
+
+void writeCells(RecordWriter& writer, const sheet::Sheet& sheet, CellWriter& cells,
+                const Progress& progress) {
+    const int rows = sheet.rowCount();
+    const int step = std::max(1, rows / kProgressSteps);
+    for (int block = 0; block < rows; block += kRowBlock) {
+        const int end = std::min(rows, block + kRowBlock);
+        for (int row = block; row < end; ++row)
+            writeRowRecord(writer, sheet, row);
+        if (sheet.columnCount() == 0)
+            continue;
+        for (int row = block; row < end; ++row) {
+            cells.writeRow(row);
+            if (progress && row % step == 0)
+                progress(row, rows);
+        }
+    }
+}
+
+void writeWindow(RecordWriter& writer) {
+    // Grid lines, headers, zeros, outline symbols shown; the sheet selected and displayed.
+    writer.record(record::kWindow2,
+                  Payload().u16(0x06B6).u16(0).u16(0).u16(64).u16(0).u16(0).u16(0).u32(0));
+    writer.record(record::kSelection,
+                  Payload().u8(3).u16(0).u16(0).u16(0).u16(1).u16(0).u16(0).u8(0).u8(0));
+}
+
+void writeMerges(RecordWriter& writer, const sheet::Sheet& sheet) {
+    const auto& merges = sheet.merges();
+    for (std::size_t first = 0; first < merges.size(); first += kMaxMergesPerRecord) {
+        const std::size_t count = std::min(kMaxMergesPerRecord, merges.size() - first);
+        Payload body;
+        body.u16(static_cast<unsigned>(count));
+        for (std::size_t i = first; i < first + count; ++i) {
+            const auto& m = merges[i];
+            body.u16(m.top).u16(m.bottom).u16(m.left).u16(m.right);
+        }
+        writer.record(record::kMergedCells, body);
+    }
+}
+
+}  // namespace
+
+void writeWorksheet(RecordWriter& writer, const sheet::Sheet& sheet,
+                    std::string_view decimalSeparator, CellStyles& styles, SharedStrings& strings,
+                    const Progress& progress) {
+    writer.record(record::kBof, record::bofBody(record::kWorksheetStream));
+    writeSettings(writer);
+    writeColumnWidths(writer, sheet);
+    writer.record(record::kDimensions, Payload()
+                                           .u32(0)
+                                           .u32(static_cast<std::uint32_t>(sheet.rowCount()))
+                                           .u16(0)
+                                           .u16(sheet.columnCount())
+                                           .u16(0));
+    CellWriter cells(writer, sheet, decimalSeparator, styles, strings);
+    writeCells(writer, sheet, cells, progress);
+    writeWindow(writer);
+    writeMerges(writer, sheet);
+    writer.record(record::kEof, std::string_view());
+}
+
+}  // namespace tobrel::exchange::xls

@@ -62,7 +62,8 @@ unsigned verticalCode(sheet::VerticalAlignment alignment) {
 void writeFont(RecordWriter& writer, const sheet::CellFont& font, unsigned colour) {
     Payload body;
     body.u16(static_cast<unsigned>(font.pointSize * 20))
-        .u16((font.italic ? 0x02 : 0) | (font.strikeOut ? 0x08 : 0))
+        // Bit 0 repeats the weight for readers that look only at it.
+        .u16((font.bold ? 0x01 : 0) | (font.italic ? 0x02 : 0) | (font.strikeOut ? 0x08 : 0))
         .u16(colour)
         .u16(font.bold ? 700 : 400)
         .u16(0)

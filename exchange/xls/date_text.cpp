@@ -55,7 +55,8 @@ void setDate(long long serial, bool dates1904, DateTime& out) {
     } else {
         civilFromDays(k1899_12_31 + serial - (serial > 60 ? 1 : 0), out);
     }
-    const long long daysSinceEpoch = (dates1904 ? k1904_01_01 : k1899_12_31) + serial;
+    const long long daysSinceEpoch =
+        dates1904 ? k1904_01_01 + serial : k1899_12_31 + serial - (serial > 60 ? 1 : 0);
     out.weekday = static_cast<int>(((daysSinceEpoch % 7) + 11) % 7);
 }
 
@@ -167,9 +168,12 @@ std::string dateText(double serial, const std::vector<FormatToken>& tokens, bool
             text += dateCode(token.text, t, isMinute(tokens, i), twelveHour);
         } else if (token.kind == Kind::AmPm) {
             text += amPm(token.text, t);
-        } else if (token.kind == Kind::Point && digits > 0 && !fractionDone) {
+        } else if (token.kind == Kind::Point && digits > 0 && !fractionDone &&
+                   i + 1 < tokens.size() && tokens[i + 1].kind == Kind::Digit) {
             text += std::string(decimalSeparator) + padded(t.fraction, static_cast<size_t>(digits));
             fractionDone = true;
+        } else if (token.kind == Kind::Point || token.kind == Kind::Comma) {
+            text += token.text;
         } else if (token.kind == Kind::Literal) {
             text += token.text;
         }

@@ -72,6 +72,12 @@ inline constexpr std::uint16_t kFormat = 0x041E;
 inline constexpr std::uint16_t kXf = 0x00E0;
 inline constexpr std::uint16_t kBof = 0x0809;
 
+// The largest worksheet the format addresses.
+inline constexpr int kMaxRows = 65536;
+inline constexpr int kMaxColumns = 256;
+// Long reads and writes report their progress about this many times.
+inline constexpr int kProgressSteps = 100;
+
 inline constexpr std::uint16_t kBiff8Version = 0x0600;
 inline constexpr std::uint16_t kGlobalsStream = 0x0005;
 inline constexpr std::uint16_t kWorksheetStream = 0x0010;

@@ -303,7 +303,7 @@ std::string_view builtInFormat(unsigned index) {
 
 std::string formatNumber(double value, std::string_view format, bool dates1904,
                          std::string_view decimalSeparator) {
-    if (!std::isfinite(value))
+    if (!std::isfinite(value) || format == "General")
         return generalText(value, decimalSeparator);
     const auto sections = formatSections(format);
     std::size_t index = 0;

@@ -9,6 +9,7 @@
 #include "exchange/xls/cell_text.hpp"
 #include "exchange/xls/number_format.hpp"
 #include "exchange/xls/record_reader.hpp"
+#include "exchange/xls/rk_number.hpp"
 #include "exchange/xls/sizes.hpp"
 #include "exchange/xls/utf16.hpp"
 #include "exchange/xls/workbook_globals.hpp"
@@ -17,9 +18,6 @@ namespace tobrel::exchange::xls {
 
 namespace {
 
-constexpr int kMaxRows = 65536;
-constexpr int kMaxColumns = 256;
-constexpr int kProgressSteps = 100;
 // Shared strings can be shown by many cells; this bounds what a small file can make us hold.
 constexpr std::size_t kTextPerFileByte = 64;
 constexpr std::size_t kTextAllowance = 1 << 20;
@@ -45,16 +43,6 @@ std::string errorText(unsigned code) {
     }
 }
 
-double rkValue(std::uint32_t rk) {
-    double value = 0;
-    if (rk & 0x02) {
-        value = static_cast<double>(static_cast<std::int32_t>(rk) >> 2);
-    } else {
-        value = std::bit_cast<double>(static_cast<std::uint64_t>(rk & 0xFFFFFFFCu) << 32);
-    }
-    return (rk & 0x01) ? value / 100 : value;
-}
-
 class WorksheetReader {
   public:
     WorksheetReader(const WorkbookGlobals& globals, std::string_view separator,
@@ -73,7 +61,7 @@ class WorksheetReader {
             }
             case record::kRk: {
                 const auto [col, row, xf] = position(f);
-                number(col, row, xf, rkValue(f.u32()));
+                number(col, row, xf, numberFromRk(f.u32()));
                 break;
             }
             case record::kMulRk:
@@ -155,7 +143,7 @@ class WorksheetReader {
     }
 
     void use(int col, int row) {
-        if (col >= kMaxColumns || row >= kMaxRows)
+        if (col >= record::kMaxColumns || row >= record::kMaxRows)
             damaged("a cell lies outside the worksheet");
         content_.usedRows = std::max(content_.usedRows, row + 1);
         content_.usedColumns = std::max(content_.usedColumns, col + 1);
@@ -178,7 +166,7 @@ class WorksheetReader {
         int col = static_cast<int>(f.u16());
         while (f.remaining() >= 8) {
             const unsigned xf = f.u16();
-            number(col++, row, xf, rkValue(f.u32()));
+            number(col++, row, xf, numberFromRk(f.u32()));
         }
     }
 
@@ -224,14 +212,14 @@ class WorksheetReader {
                 for (unsigned i = 0; i < count; ++i) {
                     const int top = static_cast<int>(f.u16()), bottom = static_cast<int>(f.u16());
                     const int left = static_cast<int>(f.u16()), right = static_cast<int>(f.u16());
-                    if (bottom >= top && right >= left && right < kMaxColumns)
+                    if (bottom >= top && right >= left && right < record::kMaxColumns)
                         content_.merges.push_back({left, top, right, bottom});
                 }
                 break;
             }
             case record::kColInfo: {
                 const int first = static_cast<int>(f.u16());
-                const int last = std::min(static_cast<int>(f.u16()), kMaxColumns - 1);
+                const int last = std::min(static_cast<int>(f.u16()), record::kMaxColumns - 1);
                 const int pixels = pixelsFromWidthUnits(static_cast<int>(f.u16()));
                 for (int col = first; col <= last; ++col)
                     content_.columnWidths.push_back({col, pixels});
@@ -287,7 +275,8 @@ WorksheetContent readFirstWorksheet(std::string_view workbookStream,
     RecordReader records(workbookStream, globals.firstWorksheet);
     checkWorksheetBof(records.next());
     WorksheetReader reader(globals, decimalSeparator, workbookStream.size());
-    const std::size_t step = std::max<std::size_t>(1, workbookStream.size() / kProgressSteps);
+    const std::size_t step =
+        std::max<std::size_t>(1, workbookStream.size() / record::kProgressSteps);
     std::size_t nextReport = 0;
     int depth = 0;
     while (const auto r = records.next()) {

@@ -11,8 +11,6 @@ namespace tobrel::exchange::xls {
 
 namespace {
 
-constexpr int kMaxRows = 65536;
-constexpr int kMaxColumns = 256;
 constexpr std::size_t kMaxTextUnits = 32767;
 constexpr std::uint16_t kUnicodeCodePage = 1200;
 
@@ -66,7 +64,7 @@ std::size_t writeGlobals(RecordWriter& writer, const CellStyles& styles,
 }  // namespace
 
 void checkSheetFitsWorkbook(const sheet::Sheet& sheet) {
-    if (sheet.rowCount() > kMaxRows || sheet.columnCount() > kMaxColumns) {
+    if (sheet.rowCount() > record::kMaxRows || sheet.columnCount() > record::kMaxColumns) {
         throw ExchangeError("The sheet has " + std::to_string(sheet.rowCount()) + " rows and " +
                             std::to_string(sheet.columnCount()) +
                             " columns; an Excel 97-2003 workbook holds at most 65536 rows and "

@@ -5,6 +5,7 @@
 #include "exchange/xls/biff_records.hpp"
 #include "exchange/xls/cell_text.hpp"
 #include "exchange/xls/general_number.hpp"
+#include "exchange/xls/rk_number.hpp"
 #include "exchange/xls/sizes.hpp"
 #include "exchange/xls/utf16.hpp"
 #include "sheet/sheet_look.hpp"
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kRowBlock = 32;
 constexpr std::size_t kMaxMergesPerRecord = 1026;
-constexpr int kProgressSteps = 100;
 
 void writeSettings(RecordWriter& writer) {
     writer.record(record::kCalcMode, Payload().u16(1));
@@ -82,43 +82,69 @@ class CellWriter {
 
     void writeRow(int row) {
         int col = 0;
-        const int columns = sheet_.columnCount();
-        while (col < columns) {
+        while (col < sheet_.columnCount()) {
             const std::string& text = sheet_.cell(col, row);
-            const std::uint16_t format = styles_.formatIndexOf(sheet::cellLook(col, row));
-            if (!text.empty()) {
-                writeValue(col, row, format, text);
-                ++col;
+            if (text.empty()) {
+                col = writeBlanks(col, row);
                 continue;
             }
-            col = writeBlanks(col, row, format);
+            const auto number = numberShownAs(text, separator_);
+            if (number && rkFromNumber(*number)) {
+                col = writeRkNumbers(col, row);
+                continue;
+            }
+            Payload body;
+            body.u16(row).u16(col).u16(formatOf(col, row));
+            if (number) {
+                writer_.record(record::kNumber, body.f64(*number));
+            } else {
+                const auto index = strings_.indexOf(utf16FromUtf8(workbookText(text)));
+                writer_.record(record::kLabelSst, body.u32(index));
+            }
+            ++col;
         }
     }
 
   private:
-    void writeValue(int col, int row, std::uint16_t format, const std::string& text) {
-        Payload body;
-        body.u16(row).u16(col).u16(format);
-        if (const auto number = numberShownAs(text, separator_)) {
-            writer_.record(record::kNumber, body.f64(*number));
-            return;
+    std::uint16_t formatOf(int col, int row) {
+        return styles_.formatIndexOf(sheet::cellLook(col, row));
+    }
+
+    std::optional<std::uint32_t> rkAt(int col, int row) const {
+        const auto number = numberShownAs(sheet_.cell(col, row), separator_);
+        return number ? rkFromNumber(*number) : std::nullopt;
+    }
+
+    // A run of numbers held exactly in RK form: one RK record, or MULRK for several.
+    int writeRkNumbers(int first, int row) {
+        Payload cells;
+        int col = first;
+        std::optional<std::uint32_t> rk;
+        while (col < sheet_.columnCount() && (rk = rkAt(col, row))) {
+            cells.u16(formatOf(col, row)).u32(*rk);
+            ++col;
         }
-        const std::uint32_t index = strings_.indexOf(utf16FromUtf8(workbookText(text)));
-        writer_.record(record::kLabelSst, body.u32(index));
+        Payload body;
+        body.u16(row).u16(first).bytes(cells.data());
+        if (col - first == 1)
+            writer_.record(record::kRk, body);
+        else
+            writer_.record(record::kMulRk, body.u16(col - 1));
+        return col;
     }
 
     // A run of empty cells; returns the column after it.
-    int writeBlanks(int first, int row, std::uint16_t firstFormat) {
-        std::vector<std::uint16_t> formats{firstFormat};
-        int col = first + 1;
+    int writeBlanks(int first, int row) {
+        std::vector<std::uint16_t> formats;
+        int col = first;
         while (col < sheet_.columnCount() && sheet_.cell(col, row).empty()) {
-            formats.push_back(styles_.formatIndexOf(sheet::cellLook(col, row)));
+            formats.push_back(formatOf(col, row));
             ++col;
         }
         Payload body;
         body.u16(row).u16(first);
         if (formats.size() == 1) {
-            writer_.record(record::kBlank, body.u16(firstFormat));
+            writer_.record(record::kBlank, body.u16(formats.front()));
             return col;
         }
         for (const auto format : formats)
@@ -150,7 +176,7 @@ void writeRowRecord(RecordWriter& writer, const sheet::Sheet& sheet, int row) {
 void writeCells(RecordWriter& writer, const sheet::Sheet& sheet, CellWriter& cells,
                 const Progress& progress) {
     const int rows = sheet.rowCount();
-    const int step = std::max(1, rows / kProgressSteps);
+    const int step = std::max(1, rows / record::kProgressSteps);
     for (int block = 0; block < rows; block += kRowBlock) {
         const int end = std::min(rows, block + kRowBlock);
         for (int row = block; row < end; ++row)

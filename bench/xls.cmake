@@ -1,0 +1,5 @@
+if(NOT TARGET tobrel_xls)
+    return()
+endif()
+add_executable(xls_bench ${CMAKE_CURRENT_LIST_DIR}/xls_bench.cpp)
+target_link_libraries(xls_bench PRIVATE tobrel_xls benchmark::benchmark)

@@ -15,10 +15,15 @@ TForm2* Form2 = nullptr;
 
 namespace {
 
+constexpr int kTextPixels = 14;
+
 QTextBrowser* page(QWidget* parent, const char* name, const QString& html, QRect place) {
     auto* text = new QTextBrowser(parent);
     text->setObjectName(QString::fromLatin1(name));
     text->setFrameShape(QFrame::NoFrame);
+    QFont larger = text->font();
+    larger.setPixelSize(kTextPixels);
+    text->setFont(larger);
     text->setHtml(html);
     text->setGeometry(place);
     return text;

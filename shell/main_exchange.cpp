@@ -21,7 +21,8 @@ void TForm1::BitBtn6Click() {
     if (!executeFileDialog(dialogs_, this, OpenDialog1))
         return;
     ProgressShown progress(this);
-    exchange::importWorkbook(OpenDialog1.fileName.toStdString(), sheet_, progress.callback());
+    exchange::importWorkbook(OpenDialog1.fileName.toStdString(), sheet_,
+                             decimalSeparator().toStdString(), progress.callback());
 }
 
 void TForm1::BitBtn8Click() {

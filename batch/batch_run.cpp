@@ -41,7 +41,7 @@ class BatchRun {
         if (options_.output)
             sheetFormatOf(*options_.output);
         try {
-            readSheet(options_.input, sheet_, progress_.stage("reading"));
+            readSheet(options_.input, sheet_, decimalSeparator(), progress_.stage("reading"));
             if (options_.command == Command::Compute && !compute())
                 return finishFailedCompute();
             writeResults();

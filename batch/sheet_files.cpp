@@ -47,9 +47,10 @@ SheetFormat sheetFormatOf(const std::string& path) {
     throw UsageError("\"" + path + "\" is neither an .xls nor a .tsv file");
 }
 
-void readSheet(const std::string& path, sheet::Sheet& sheet, const exchange::Progress& progress) {
+void readSheet(const std::string& path, sheet::Sheet& sheet, const std::string& decimalSeparator,
+               const exchange::Progress& progress) {
     if (sheetFormatOf(path) == SheetFormat::Xls) {
-        exchange::importWorkbook(path, sheet, progress);
+        exchange::importWorkbook(path, sheet, decimalSeparator, progress);
         return;
     }
     importTsvRows(tsvRows(path), sheet);

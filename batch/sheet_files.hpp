@@ -14,7 +14,8 @@ SheetFormat sheetFormatOf(const std::string& path);
 
 // Imports the file into the sheet as the window's import does. Throws ExchangeError; the sheet is
 // untouched when the file cannot be read.
-void readSheet(const std::string& path, sheet::Sheet& sheet, const exchange::Progress& progress);
+void readSheet(const std::string& path, sheet::Sheet& sheet, const std::string& decimalSeparator,
+               const exchange::Progress& progress);
 
 // Replaces the file whole with the sheet. Throws ExchangeError.
 void writeSheet(const sheet::Sheet& sheet, const std::string& path,

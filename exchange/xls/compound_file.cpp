@@ -8,6 +8,7 @@
 #include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 
@@ -73,26 +74,34 @@ std::string readStream(GsfInput* stream, std::size_t limit) {
     return bytes;
 }
 
+bool writeBytes(GsfOutput* output, std::string_view bytes) {
+    return bytes.empty() ||
+           gsf_output_write(output, bytes.size(), reinterpret_cast<const guint8*>(bytes.data()));
+}
+
 }  // namespace
 
-std::string compoundFileWithWorkbook(std::string_view workbookStream) {
+void CompoundFile::Release::operator()(void* output) const {
+    ObjectUnref()(output);
+}
+
+CompoundFile compoundFileWithWorkbook(std::string_view workbookStream) {
     initialiseLibrary();
     GObjectPtr<GsfOutput> memory(gsf_output_memory_new());
     GObjectPtr<GsfOutfile> container(gsf_outfile_msole_new(memory.get()));
     GObjectPtr<GsfOutput> stream(gsf_outfile_new_child(container.get(), "Workbook", FALSE));
-    std::string padded(workbookStream);
-    if (padded.size() < kMinWorkbookStream)
-        padded.resize(kMinWorkbookStream, '\0');
-    const bool written = gsf_output_write(stream.get(), padded.size(),
-                                          reinterpret_cast<const guint8*>(padded.data()));
+    const std::string padding(
+        kMinWorkbookStream - std::min(kMinWorkbookStream, workbookStream.size()), '\0');
+    const bool written =
+        writeBytes(stream.get(), workbookStream) && writeBytes(stream.get(), padding);
     const bool streamClosed = gsf_output_close(stream.get());
     const bool containerClosed = gsf_output_close(GSF_OUTPUT(container.get()));
     if (!written || !streamClosed || !containerClosed)
         throw ExchangeError("The workbook could not be assembled in memory");
-    auto* output = GSF_OUTPUT_MEMORY(memory.get());
-    const auto* bytes = gsf_output_memory_get_bytes(output);
-    return std::string(reinterpret_cast<const char*>(bytes),
-                       static_cast<std::size_t>(gsf_output_size(memory.get())));
+    const std::string_view bytes(
+        reinterpret_cast<const char*>(gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()))),
+        static_cast<std::size_t>(gsf_output_size(memory.get())));
+    return CompoundFile(memory.release(), bytes);
 }
 
 std::string workbookStreamOf(std::string_view fileBytes) {

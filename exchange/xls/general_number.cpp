@@ -1,14 +1,17 @@
 #include "exchange/xls/general_number.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace tobrel::exchange::xls {
 
 namespace {
 
 constexpr int kKeptDigits = 15;
+constexpr std::size_t kMaxShortDigits = kKeptDigits;
 
 // Adds one unit in the last place of a digit string; true when it overflowed ("99" -> "00").
 bool incrementDigits(std::string& digits) {
@@ -53,6 +56,64 @@ bool isPlainNumberForm(std::string_view text) {
             return false;
     }
     return true;
+}
+
+bool allDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<double> integerValue(std::string_view digits, bool negative) {
+    if (digits.size() > kMaxShortDigits || (negative && digits == "0"))
+        return std::nullopt;
+    std::int64_t magnitude = 0;
+    for (const char c : digits)
+        magnitude = magnitude * 10 + (c - '0');
+    const auto value = static_cast<double>(magnitude);
+    return negative ? -value : value;
+}
+
+// Counts the significant digits of an integer part and a fraction in their shortest fixed form;
+// nullopt when generalText would show the value differently (trailing zero, exponent below -3).
+std::optional<std::size_t> fixedFormDigits(std::string_view integer, std::string_view fraction) {
+    if (fraction.empty() || fraction.back() == '0' || !allDigits(fraction))
+        return std::nullopt;
+    if (integer != "0")
+        return integer.size() + fraction.size();
+    const std::size_t zeros = fraction.find_first_not_of('0');
+    if (zeros > 3)
+        return std::nullopt;
+    return fraction.size() - zeros;
+}
+
+// The common case without printing the value back: a decimal of at most 15 significant digits in
+// the shortest fixed form, with a decimal exponent of -3..15, always reads back as itself, since
+// the nearest double lies far closer to it than half a unit of its 15th digit. nullopt means
+// "not in that form", not "not a number".
+std::optional<double> shortFixedNumber(std::string_view text, std::string_view separator) {
+    const bool negative = text.starts_with('-');
+    const std::string_view body = text.substr(negative ? 1 : 0);
+    const std::string_view integer = body.substr(0, body.find_first_not_of("0123456789"));
+    if (integer.empty() || (integer.size() > 1 && integer.front() == '0'))
+        return std::nullopt;
+    if (integer.size() == body.size())
+        return integerValue(integer, negative);
+    const std::string_view rest = body.substr(integer.size());
+    if (!rest.starts_with(separator))
+        return std::nullopt;
+    const std::string_view fraction = rest.substr(separator.size());
+    const auto digits = fixedFormDigits(integer, fraction);
+    if (!digits || *digits > kMaxShortDigits)
+        return std::nullopt;
+    std::array<char, 40> plain{};
+    char* out = plain.data();
+    if (negative)
+        *out++ = '-';
+    out = std::copy(integer.begin(), integer.end(), out);
+    *out++ = '.';
+    out = std::copy(fraction.begin(), fraction.end(), out);
+    double value = 0;
+    std::from_chars(plain.data(), out, value);
+    return value;
 }
 
 }  // namespace
@@ -101,6 +162,8 @@ std::string generalText(double value, std::string_view decimalSeparator) {
 std::optional<double> numberShownAs(std::string_view text, std::string_view decimalSeparator) {
     if (decimalSeparator.empty())
         return std::nullopt;
+    if (const auto value = shortFixedNumber(text, decimalSeparator))
+        return value;
     std::string plain(text);
     const auto separator = plain.find(decimalSeparator);
     if (separator != std::string::npos) {

@@ -34,6 +34,7 @@ class RecordWriter {
     void record(std::uint16_t type, const Payload& body) { record(type, body.data()); }
     void record(std::uint16_t type, std::string_view body);
     std::size_t position() const { return stream_.size(); }
+    void reserve(std::size_t bytes) { stream_.reserve(bytes); }
     // Overwrites 4 bytes at an absolute stream position (a forward offset known later).
     void patchU32(std::size_t position, std::uint32_t value);
     std::string& stream() { return stream_; }

@@ -61,10 +61,10 @@ bool exportWorkbook(const sheet::Sheet& sheet, const std::string& path,
         if (!confirmOverwrite || !confirmOverwrite(question))
             return false;
     }
-    const std::string bytes =
+    const auto file =
         xls::compoundFileWithWorkbook(xls::workbookStream(sheet, decimalSeparator, progress));
     try {
-        replaceFileWhole(path, bytes);
+        replaceFileWhole(path, file.bytes());
     } catch (const FileError&) {
         throw ExchangeError(cannotWrite(path));
     }

@@ -94,8 +94,9 @@ std::string workbookStream(const sheet::Sheet& sheet, std::string_view decimalSe
     RecordWriter globals;
     const std::size_t offsetField = writeGlobals(globals, styles, strings);
     globals.patchU32(offsetField, static_cast<std::uint32_t>(globals.position()));
-    std::string stream = std::move(globals.stream());
-    stream += worksheet.stream();
+    // In front of the worksheet, whose reserved room holds the globals without a copy of the cells.
+    std::string stream = std::move(worksheet.stream());
+    stream.insert(0, globals.stream());
     return stream;
 }
 

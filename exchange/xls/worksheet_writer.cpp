@@ -16,6 +16,20 @@ namespace {
 
 constexpr int kRowBlock = 32;
 constexpr std::size_t kMaxMergesPerRecord = 1026;
+// Upper bounds for reserving the stream at once, so that it is never copied while it grows (pages
+// reserved but never written cost nothing): a NUMBER record is the largest a cell takes.
+constexpr std::size_t kMaxCellBytes = 18;
+constexpr std::size_t kRowRecordBytes = 20;
+constexpr std::size_t kMergeBytes = 8;
+// The settings, the view and, put in front later, the workbook globals of a usual sheet.
+constexpr std::size_t kOtherBytes = std::size_t{1} << 16;
+
+std::size_t streamSizeBound(const sheet::Sheet& sheet) {
+    const auto rows = static_cast<std::size_t>(sheet.rowCount());
+    const auto cells = rows * static_cast<std::size_t>(sheet.columnCount());
+    return cells * kMaxCellBytes + rows * kRowRecordBytes + sheet.merges().size() * kMergeBytes +
+           kOtherBytes;
+}
 
 void writeSettings(RecordWriter& writer) {
     writer.record(record::kCalcMode, Payload().u16(1));
@@ -89,8 +103,8 @@ class CellWriter {
                 continue;
             }
             const auto number = numberShownAs(text, separator_);
-            if (number && rkFromNumber(*number)) {
-                col = writeRkNumbers(col, row);
+            if (const auto rk = number ? rkFromNumber(*number) : std::nullopt) {
+                col = writeRkNumbers(col, row, *rk);
                 continue;
             }
             Payload body;
@@ -115,10 +129,12 @@ class CellWriter {
         return number ? rkFromNumber(*number) : std::nullopt;
     }
 
-    // A run of numbers held exactly in RK form: one RK record, or MULRK for several.
-    int writeRkNumbers(int first, int row) {
+    // A run of numbers held exactly in RK form, starting with the one already typed: one RK
+    // record, or MULRK for several.
+    int writeRkNumbers(int first, int row, std::uint32_t firstRk) {
         Payload cells;
-        int col = first;
+        cells.u16(formatOf(first, row)).u32(firstRk);
+        int col = first + 1;
         std::optional<std::uint32_t> rk;
         while (col < sheet_.columnCount() && (rk = rkAt(col, row))) {
             cells.u16(formatOf(col, row)).u32(*rk);
@@ -218,6 +234,7 @@ void writeMerges(RecordWriter& writer, const sheet::Sheet& sheet) {
 void writeWorksheet(RecordWriter& writer, const sheet::Sheet& sheet,
                     std::string_view decimalSeparator, CellStyles& styles, SharedStrings& strings,
                     const Progress& progress) {
+    writer.reserve(writer.position() + streamSizeBound(sheet));
     writer.record(record::kBof, record::bofBody(record::kWorksheetStream));
     writeSettings(writer);
     writeColumnWidths(writer, sheet);

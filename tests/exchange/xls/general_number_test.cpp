@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
+#include <charconv>
+#include <random>
+#include <string>
 
 namespace tobrel::exchange::xls {
 namespace {
@@ -54,6 +57,66 @@ TEST(NumberTyping, OnlyTextsShownBackIdenticallyBecomeNumbers) {
             EXPECT_EQ(generalText(*number, c.separator), c.text);
         }
     }
+}
+
+// What numberShownAs promises, computed the slow way: read the text as a number, print that back.
+std::optional<double> shownAsByDefinition(const std::string& text, const std::string& separator) {
+    std::string plain = text;
+    if (const auto at = plain.find(separator); at != std::string::npos)
+        plain.replace(at, separator.size(), ".");
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size() ||
+        generalText(value, separator) != text)
+        return std::nullopt;
+    return value;
+}
+
+// Number-like texts near the edges of the plain form: leading and trailing zeros, 14 to 17
+// digits, exponents, signs, either separator.
+class NumberLikeTexts {
+  public:
+    std::string next(const std::string& separator) {
+        std::string text = chance(4) ? "-" : "";
+        text += digits(pick(0, 17), chance(6));
+        if (chance(2)) {
+            text += chance(12) ? (separator == "." ? "," : ".") : separator;
+            text += std::string(static_cast<std::size_t>(chance(3) ? pick(1, 5) : 0), '0');
+            text += digits(pick(0, 17), false);
+            if (chance(6))
+                text += '0';
+        }
+        if (chance(10))
+            text += "E" + std::string(chance(2) ? "-" : "") + std::to_string(pick(0, 400));
+        return text;
+    }
+
+  private:
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    bool chance(int oneIn) { return pick(1, oneIn) == 1; }
+    std::string digits(int count, bool leadingZero) {
+        std::string result = leadingZero && count > 0 ? "0" : "";
+        while (static_cast<int>(result.size()) < count)
+            result += static_cast<char>('0' + (chance(4) ? 9 * pick(0, 1) : pick(0, 9)));
+        return result;
+    }
+    std::mt19937 random_{20261211};
+};
+
+TEST(NumberTyping, AgreesWithReadingBackOnManyNumberLikeTexts) {
+    NumberLikeTexts texts;
+    int numbers = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const std::string separator = i % 2 ? "." : ",";
+        const std::string text = texts.next(separator);
+        const auto expected = shownAsByDefinition(text, separator);
+        const auto actual = numberShownAs(text, separator);
+        ASSERT_EQ(actual, expected) << '"' << text << "\" with " << separator;
+        numbers += expected.has_value();
+    }
+    // The generator must reach both sides of the rule.
+    EXPECT_GT(numbers, 20000);
+    EXPECT_LT(numbers, 180000);
 }
 
 TEST(GeneralText, FifteenSignificantDigitsFixedOrScientific) {

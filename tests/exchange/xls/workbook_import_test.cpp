@@ -12,6 +12,10 @@ namespace {
 
 using Import = WorkbookFileTest;
 
+std::string containerOf(std::string_view stream) {
+    return std::string(xls::compoundFileWithWorkbook(stream).bytes());
+}
+
 std::string fixture(const std::string& name) {
     return std::string(TOBREL_XLS_FIXTURES) + "/" + name;
 }
@@ -81,7 +85,7 @@ std::string withFormulaResults(std::string stream) {
     records.record(0x0006, formula(15, std::string_view("\x02\x00\x07\x00\x00\x00\xFF\xFF", 8)));
     records.record(0x0006, formula(16, xls::Payload().f64(30.8888888888889).data()));
     stream.insert(stream.size() - 4, records.stream());
-    return xls::compoundFileWithWorkbook(stream);
+    return containerOf(stream);
 }
 
 TEST_F(Import, CachedFormulaResultsOfEveryKind) {
@@ -130,18 +134,18 @@ std::string sampleStream() {
 std::string withFilePass(std::string stream) {
     const std::size_t afterBof = 4 + 16;
     stream.insert(afterBof, std::string("\x2F\x00\x06\x00\x01\x00\x01\x00\x01\x00", 10));
-    return xls::compoundFileWithWorkbook(stream);
+    return containerOf(stream);
 }
 
 std::string withBiff5Bof(std::string stream) {
     stream[4] = '\x00';
     stream[5] = '\x05';
-    return xls::compoundFileWithWorkbook(stream);
+    return containerOf(stream);
 }
 
 // Renames the container's stream "Workbook" to "Book", as Excel 5.0/95 named it.
 std::string withBookStream() {
-    std::string bytes = xls::compoundFileWithWorkbook(sampleStream());
+    std::string bytes = containerOf(sampleStream());
     const std::string name("W\0o\0r\0k\0b\0o\0o\0k\0", 16);
     const auto at = bytes.find(name);
     bytes.replace(at, 16, std::string("B\0o\0o\0k\0\0\0\0\0\0\0\0\0", 16));
@@ -152,11 +156,11 @@ std::string withBookStream() {
 std::string withRecordPastTheEnd() {
     std::string stream = sampleStream();
     stream.resize(stream.size() - 2);
-    return xls::compoundFileWithWorkbook(stream);
+    return containerOf(stream);
 }
 
 std::string truncatedFile() {
-    const std::string bytes = xls::compoundFileWithWorkbook(sampleStream());
+    const std::string bytes = containerOf(sampleStream());
     return bytes.substr(0, bytes.size() / 2);
 }
 
@@ -170,7 +174,7 @@ TEST_F(Import, UnreadableFilesFailNamingTheCauseAndLeaveTheSheetAlone) {
         {withBookStream(), "older Excel format"},
         {withRecordPastTheEnd(), "damaged"},
         {truncatedFile(), "damaged"},
-        {xls::compoundFileWithWorkbook(std::string(5000, '\0')), "not an Excel workbook"},
+        {containerOf(std::string(5000, '\0')), "not an Excel workbook"},
     };
     int index = 0;
     for (const auto& [bytes, cause] : cases) {

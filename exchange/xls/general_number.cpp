@@ -116,6 +116,26 @@ std::optional<double> shortFixedNumber(std::string_view text, std::string_view s
     return value;
 }
 
+// The shortest digits that read back as the value, when there are at most 15 of them: the value
+// then lies far closer to them than to any other 15-digit decimal or midpoint, so rounding its
+// 18 digits to 15 gives the same digits.
+std::optional<DecimalDigits> shortestDigits(double value) {
+    std::array<char, 40> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                   std::chars_format::scientific)
+                         .ptr;
+    const std::string_view text(buffer.data(), static_cast<size_t>(end - buffer.data()));
+    const auto e = text.find('e');
+    std::string digits(1, text[0]);
+    if (e > 1)
+        digits += text.substr(2, e - 2);
+    if (digits.size() > kMaxShortDigits)
+        return std::nullopt;
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), end, exponent);
+    return DecimalDigits{std::signbit(value), std::move(digits), exponent + 1};
+}
+
 }  // namespace
 
 DecimalDigits significantDigits(double value) {
@@ -123,6 +143,8 @@ DecimalDigits significantDigits(double value) {
     result.negative = std::signbit(value);
     if (value == 0 || !std::isfinite(value))
         return result;
+    if (auto shortest = shortestDigits(value))
+        return std::move(*shortest);
     std::array<char, 40> buffer{};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
                                    std::chars_format::scientific, 17)

@@ -39,19 +39,19 @@ std::optional<Record> RecordReader::next() {
     const auto first = header();
     if (!first)
         return std::nullopt;
-    Record record{first->first, {first->second}};
+    Record record{first->first, first->second, {}};
     pos_ += kHeaderSize + first->second.size();
     while (const auto more = header()) {
         if (more->first != record::kContinue)
             break;
-        record.parts.push_back(more->second);
+        record.continues.push_back(more->second);
         pos_ += kHeaderSize + more->second.size();
     }
     return record;
 }
 
 void PartsReader::nextPartIfDone() {
-    while (pos_ == current().size() && index_ + 1 < parts_.size()) {
+    while (pos_ == current().size() && index_ + 1 < record_.partCount()) {
         ++index_;
         pos_ = 0;
     }
@@ -89,8 +89,8 @@ void PartsReader::skip(std::size_t count) {
 bool PartsReader::atEnd() const {
     if (pos_ < current().size())
         return false;
-    for (std::size_t i = index_ + 1; i < parts_.size(); ++i) {
-        if (!parts_[i].empty())
+    for (std::size_t i = index_ + 1; i < record_.partCount(); ++i) {
+        if (!record_.part(i).empty())
             return false;
     }
     return true;
@@ -106,7 +106,7 @@ std::u16string PartsReader::unicodeString(bool shortCount) {
     text.reserve(count);
     while (text.size() < count) {
         if (pos_ == current().size()) {
-            if (index_ + 1 >= parts_.size())
+            if (index_ + 1 >= record_.partCount())
                 damaged("a text is cut off");
             ++index_;
             pos_ = 0;

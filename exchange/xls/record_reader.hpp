@@ -11,8 +11,13 @@ namespace tobrel::exchange::xls {
 // One record with the bodies of the CONTINUE records that follow it.
 struct Record {
     std::uint16_t type = 0;
-    std::vector<std::string_view> parts;
-    std::string_view body() const { return parts.front(); }
+    std::string_view first;
+    std::vector<std::string_view> continues;  // the bodies of CONTINUE records after it, if any
+    std::string_view body() const { return first; }
+    std::size_t partCount() const { return 1 + continues.size(); }
+    std::string_view part(std::size_t index) const {
+        return index == 0 ? first : continues[index - 1];
+    }
 };
 
 // Walks the records of a stream from an offset; a record running past the stream's end throws.
@@ -34,7 +39,8 @@ class RecordReader {
 // in the next part, which then starts with a new flags byte (one or two bytes per character).
 class PartsReader {
   public:
-    explicit PartsReader(const Record& record) : parts_(record.parts) {}
+    // The record must outlive the reader.
+    explicit PartsReader(const Record& record) : record_(record) {}
 
     unsigned u8();
     unsigned u16();
@@ -46,9 +52,9 @@ class PartsReader {
 
   private:
     void nextPartIfDone();
-    std::string_view current() const { return parts_[index_]; }
+    std::string_view current() const { return record_.part(index_); }
 
-    std::vector<std::string_view> parts_;
+    const Record& record_;
     std::size_t index_ = 0;
     std::size_t pos_ = 0;
 };

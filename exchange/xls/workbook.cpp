@@ -42,7 +42,7 @@ void applyToSheet(const xls::WorksheetContent& content, sheet::Sheet& sheet) {
     }
     for (const auto& cell : content.cells) {
         if (cell.col < columns && cell.row < rows)
-            sheet.setCell(cell.col, cell.row, cell.text);
+            sheet.setCell(cell.col, cell.row, std::string(content.text(cell)));
     }
 }
 

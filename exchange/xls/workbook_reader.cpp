@@ -21,6 +21,9 @@ namespace {
 // Shared strings can be shown by many cells; this bounds what a small file can make us hold.
 constexpr std::size_t kTextPerFileByte = 64;
 constexpr std::size_t kTextAllowance = 1 << 20;
+// The fewest stream bytes a cell with a value takes (one MULRK entry), which bounds how many
+// cells a worksheet's dimensions may make us reserve room for.
+constexpr std::size_t kSmallestCellBytes = 6;
 
 std::string errorText(unsigned code) {
     switch (code) {
@@ -49,7 +52,8 @@ class WorksheetReader {
                     std::size_t streamSize)
         : globals_(globals),
           separator_(separator),
-          textBudget_(streamSize * kTextPerFileByte + kTextAllowance) {}
+          textBudget_(streamSize * kTextPerFileByte + kTextAllowance),
+          cellLimit_(streamSize / kSmallestCellBytes) {}
 
     void read(const Record& r) {
         ByteReader f(r.body());
@@ -101,11 +105,15 @@ class WorksheetReader {
             case record::kFormula:
                 formula(f);
                 return;
+            case record::kDimensions:
+                reserveCells(f);
+                return;
             case record::kString:
                 if (pendingFormula_) {
                     PartsReader parts(r);
-                    cells_[*pendingFormula_].text = sheetText(utf8FromUtf16(parts.unicodeString()));
-                    spend(cells_[*pendingFormula_].text.size());
+                    const std::string text = sheetText(utf8FromUtf16(parts.unicodeString()));
+                    spend(text.size());
+                    content_.setText(content_.cells[*pendingFormula_], text);
                 }
                 break;
             default:
@@ -115,10 +123,7 @@ class WorksheetReader {
         pendingFormula_.reset();
     }
 
-    WorksheetContent take() {
-        content_.cells = std::move(cells_);
-        return std::move(content_);
-    }
+    WorksheetContent take() { return std::move(content_); }
 
   private:
     struct Position {
@@ -149,16 +154,34 @@ class WorksheetReader {
         content_.usedColumns = std::max(content_.usedColumns, col + 1);
     }
 
-    void cell(int col, int row, std::string text) {
+    // Only after use() has checked the position, which then fits the cell's fields.
+    void pushCell(int col, int row, std::string_view text) {
+        ShownCell& shown = content_.cells.emplace_back();
+        shown.col = static_cast<std::uint16_t>(col);
+        shown.row = static_cast<std::uint16_t>(row);
+        content_.setText(shown, text);
+    }
+
+    void cell(int col, int row, std::string_view text) {
         use(col, row);
         spend(text.size() + 1);
         if (!text.empty())
-            cells_.push_back({col, row, std::move(text)});
+            pushCell(col, row, text);
     }
 
     void number(int col, int row, unsigned xf, double value) {
         cell(col, row,
              formatNumber(value, globals_.numberFormat(xf), globals_.dates1904, separator_));
+    }
+
+    // Room for the cells the worksheet says it spans, so that reading them never moves them.
+    void reserveCells(ByteReader& f) {
+        const std::size_t firstRow = f.u32(), lastRow = f.u32();
+        const std::size_t firstCol = f.u16(), lastCol = f.u16();
+        if (!content_.cells.empty() || lastRow <= firstRow || lastCol <= firstCol)
+            return;
+        const std::size_t span = (lastRow - firstRow) * (lastCol - firstCol);
+        content_.cells.reserve(std::min(span, cellLimit_));
     }
 
     void mulRk(ByteReader& f) {
@@ -198,8 +221,8 @@ class WorksheetReader {
             cell(col, row, errorText(value));
         } else if (kind == 0) {
             use(col, row);
-            pendingFormula_ = cells_.size();
-            cells_.push_back({col, row, {}});
+            pendingFormula_ = content_.cells.size();
+            pushCell(col, row, {});
         } else {
             cell(col, row, {});
         }
@@ -252,7 +275,7 @@ class WorksheetReader {
     const WorkbookGlobals& globals_;
     std::string_view separator_;
     std::size_t textBudget_;
-    std::vector<ShownCell> cells_;
+    std::size_t cellLimit_;
     std::optional<std::size_t> pendingFormula_;
     bool standardWidth_ = false;
     WorksheetContent content_;

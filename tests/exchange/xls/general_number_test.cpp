@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <cfenv>
 #include <charconv>
+#include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -117,6 +121,77 @@ TEST(NumberTyping, AgreesWithReadingBackOnManyNumberLikeTexts) {
     // The generator must reach both sides of the rule.
     EXPECT_GT(numbers, 20000);
     EXPECT_LT(numbers, 180000);
+}
+
+// significantDigits as documented, the slow way: 18 significant digits cut to 15 rounding half up.
+DecimalDigits digitsByDefinition(double value) {
+    std::array<char, 40> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%.17e", std::fabs(value));
+    const std::string text(buffer.data());
+    std::string digits = text.substr(0, 1) + text.substr(2, 17);
+    int exponent = std::stoi(text.substr(text.find('e') + 1)) + 1;
+    const bool up = digits[15] >= '5';
+    digits.resize(15);
+    for (auto it = digits.rbegin(); up && it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            break;
+        }
+        *it = '0';
+        if (it + 1 == digits.rend()) {
+            digits.insert(digits.begin(), '1');
+            digits.pop_back();
+            ++exponent;
+        }
+    }
+    digits.erase(digits.find_last_not_of('0') + 1);
+    return {std::signbit(value), digits, exponent};
+}
+
+// Doubles of every kind: any bit pattern, short decimals, integers, and neighbours of decimals
+// that lie half way between two 15-digit numbers.
+class AssortedDoubles {
+  public:
+    double next() {
+        switch (pick(0, 3)) {
+            case 0:
+                return std::bit_cast<double>(random_() << 32 | random_());
+            case 1:
+                return decimal(pick(1, 16)) / std::pow(10.0, pick(0, 20));
+            case 2:
+                return decimal(pick(1, 16));
+            default: {
+                const double half =
+                    std::stod("1." + digits(13) + "5e" + std::to_string(pick(-30, 30)));
+                return std::nextafter(half, pick(0, 1) ? 0.0 : 1e300);
+            }
+        }
+    }
+
+  private:
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    std::string digits(int count) {
+        std::string result;
+        while (static_cast<int>(result.size()) < count)
+            result += static_cast<char>('0' + pick(0, 9));
+        return result;
+    }
+    double decimal(int count) { return (pick(0, 1) ? -1 : 1) * std::stod(digits(count)); }
+    std::mt19937_64 random_{20261211};
+};
+
+TEST(GeneralText, DigitsAgreeWithEighteenDigitsCutToFifteen) {
+    AssortedDoubles values;
+    for (int i = 0; i < 200000; ++i) {
+        const double value = values.next();
+        if (!std::isfinite(value) || value == 0)
+            continue;
+        const DecimalDigits expected = digitsByDefinition(value);
+        const DecimalDigits actual = significantDigits(value);
+        ASSERT_EQ(actual.digits, expected.digits) << value;
+        ASSERT_EQ(actual.exponent, expected.exponent) << value;
+        ASSERT_EQ(actual.negative, expected.negative) << value;
+    }
 }
 
 TEST(GeneralText, FifteenSignificantDigitsFixedOrScientific) {

@@ -24,15 +24,16 @@ constexpr std::uint16_t kDefaultFontCount = 4;
 constexpr std::uint16_t kBuiltInFormatCount = 16;
 constexpr unsigned kThin = 1;
 
+// Every cell is looked up, so the family, the one costly field, is compared last.
 bool sameFont(const sheet::CellFont& a, const sheet::CellFont& b) {
-    return a.family == b.family && a.pointSize == b.pointSize && a.bold == b.bold &&
-           a.italic == b.italic && a.underline == b.underline && a.strikeOut == b.strikeOut &&
-           a.colour == b.colour;
+    return a.pointSize == b.pointSize && a.bold == b.bold && a.italic == b.italic &&
+           a.underline == b.underline && a.strikeOut == b.strikeOut && a.colour == b.colour &&
+           a.family == b.family;
 }
 
 bool sameLook(const sheet::CellLook& a, const sheet::CellLook& b) {
-    return sameFont(a.font, b.font) && a.fill == b.fill && a.horizontal == b.horizontal &&
-           a.vertical == b.vertical;
+    return a.fill == b.fill && a.horizontal == b.horizontal && a.vertical == b.vertical &&
+           sameFont(a.font, b.font);
 }
 
 unsigned horizontalCode(sheet::HorizontalAlignment alignment) {

@@ -58,8 +58,17 @@ bool isPlainNumberForm(std::string_view text) {
     return true;
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 bool allDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return std::all_of(text.begin(), text.end(), isDigit);
+}
+
+std::string_view leadingDigits(std::string_view text) {
+    return text.substr(0, static_cast<std::size_t>(
+                              std::find_if_not(text.begin(), text.end(), isDigit) - text.begin()));
 }
 
 std::optional<double> integerValue(std::string_view digits, bool negative) {
@@ -92,7 +101,7 @@ std::optional<std::size_t> fixedFormDigits(std::string_view integer, std::string
 std::optional<double> shortFixedNumber(std::string_view text, std::string_view separator) {
     const bool negative = text.starts_with('-');
     const std::string_view body = text.substr(negative ? 1 : 0);
-    const std::string_view integer = body.substr(0, body.find_first_not_of("0123456789"));
+    const std::string_view integer = leadingDigits(body);
     if (integer.empty() || (integer.size() > 1 && integer.front() == '0'))
         return std::nullopt;
     if (integer.size() == body.size())

@@ -1,5 +1,6 @@
 #include "exchange/xls/record_writer.hpp"
 
+#include <array>
 #include <bit>
 #include <stdexcept>
 
@@ -10,17 +11,34 @@ Payload& Payload::u8(unsigned value) {
     return *this;
 }
 
+namespace {
+
+// The low `Size` bytes of a value, least significant first.
+template <std::size_t Size>
+void appendLittleEndian(std::string& data, std::uint64_t value) {
+    std::array<char, Size> bytes{};
+    for (auto& byte : bytes) {
+        byte = static_cast<char>(value & 0xFF);
+        value >>= 8;
+    }
+    data.append(bytes.data(), Size);
+}
+
+}  // namespace
+
 Payload& Payload::u16(unsigned value) {
-    return u8(value).u8(value >> 8);
+    appendLittleEndian<2>(data_, value);
+    return *this;
 }
 
 Payload& Payload::u32(std::uint32_t value) {
-    return u16(value & 0xFFFF).u16(value >> 16);
+    appendLittleEndian<4>(data_, value);
+    return *this;
 }
 
 Payload& Payload::f64(double value) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    return u32(static_cast<std::uint32_t>(bits)).u32(static_cast<std::uint32_t>(bits >> 32));
+    appendLittleEndian<8>(data_, std::bit_cast<std::uint64_t>(value));
+    return *this;
 }
 
 Payload& Payload::bytes(std::string_view data) {

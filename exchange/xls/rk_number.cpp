@@ -13,9 +13,13 @@ constexpr std::uint32_t kInteger = 0x02;
 constexpr std::uint32_t kHundredths = 0x01;
 
 std::optional<std::uint32_t> asInteger(double value, std::uint32_t flags) {
-    if (value != std::floor(value) || value < kSmallestInteger || value > kLargestInteger)
+    // The range test comes first: it also refuses NaN and makes the conversion well defined.
+    if (!(value >= kSmallestInteger && value <= kLargestInteger))
         return std::nullopt;
-    return (static_cast<std::uint32_t>(static_cast<std::int32_t>(value)) << 2) | kInteger | flags;
+    const auto integer = static_cast<std::int32_t>(value);
+    if (integer != value)
+        return std::nullopt;
+    return (static_cast<std::uint32_t>(integer) << 2) | kInteger | flags;
 }
 
 }  // namespace

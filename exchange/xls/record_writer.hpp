@@ -15,6 +15,11 @@ class Payload {
     Payload& f64(double value);
     Payload& bytes(std::string_view data);
     Payload& zeros(std::size_t count);
+    // Empties the payload for reuse, keeping its memory.
+    Payload& clear() {
+        data_.clear();
+        return *this;
+    }
     // A string with a 16-bit (or 8-bit) character count and the flags byte, always as UTF-16.
     Payload& unicodeString(std::u16string_view text);
     Payload& shortUnicodeString(std::u16string_view text);

@@ -130,42 +130,34 @@ class CellWriter {
     }
 
     // A run of numbers held exactly in RK form, starting with the one already typed: one RK
-    // record, or MULRK for several.
+    // record, or MULRK for several (the same fields followed by the last column).
     int writeRkNumbers(int first, int row, std::uint32_t firstRk) {
-        Payload cells;
-        cells.u16(formatOf(first, row)).u32(firstRk);
+        run_.clear().u16(row).u16(first).u16(formatOf(first, row)).u32(firstRk);
         int col = first + 1;
         std::optional<std::uint32_t> rk;
         while (col < sheet_.columnCount() && (rk = rkAt(col, row))) {
-            cells.u16(formatOf(col, row)).u32(*rk);
+            run_.u16(formatOf(col, row)).u32(*rk);
             ++col;
         }
-        Payload body;
-        body.u16(row).u16(first).bytes(cells.data());
         if (col - first == 1)
-            writer_.record(record::kRk, body);
+            writer_.record(record::kRk, run_);
         else
-            writer_.record(record::kMulRk, body.u16(col - 1));
+            writer_.record(record::kMulRk, run_.u16(col - 1));
         return col;
     }
 
-    // A run of empty cells; returns the column after it.
+    // A run of empty cells as BLANK or MULBLANK, alike in the same way; returns the column after.
     int writeBlanks(int first, int row) {
-        std::vector<std::uint16_t> formats;
+        run_.clear().u16(row).u16(first);
         int col = first;
         while (col < sheet_.columnCount() && sheet_.cell(col, row).empty()) {
-            formats.push_back(formatOf(col, row));
+            run_.u16(formatOf(col, row));
             ++col;
         }
-        Payload body;
-        body.u16(row).u16(first);
-        if (formats.size() == 1) {
-            writer_.record(record::kBlank, body.u16(formats.front()));
-            return col;
-        }
-        for (const auto format : formats)
-            body.u16(format);
-        writer_.record(record::kMulBlank, body.u16(col - 1));
+        if (col - first == 1)
+            writer_.record(record::kBlank, run_);
+        else
+            writer_.record(record::kMulBlank, run_.u16(col - 1));
         return col;
     }
 
@@ -174,6 +166,7 @@ class CellWriter {
     std::string_view separator_;
     CellStyles& styles_;
     SharedStrings& strings_;
+    Payload run_;  // reused, so that runs of cells do not allocate
 };
 
 void writeRowRecord(RecordWriter& writer, const sheet::Sheet& sheet, int row) {

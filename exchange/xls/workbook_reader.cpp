@@ -176,6 +176,9 @@ class WorksheetReader {
 
     // Room for the cells the worksheet says it spans, so that reading them never moves them.
     void reserveCells(ByteReader& f) {
+        // Only a hint: a short record, as some writers make, is passed over like other readers do.
+        if (f.remaining() < 12)
+            return;
         const std::size_t firstRow = f.u32(), lastRow = f.u32();
         const std::size_t firstCol = f.u16(), lastCol = f.u16();
         if (!content_.cells.empty() || lastRow <= firstRow || lastCol <= firstCol)

@@ -203,5 +203,40 @@ TEST_F(Import, UnreadableFilesFailNamingTheCauseAndLeaveTheSheetAlone) {
     }
 }
 
+// The worksheet's DIMENSIONS record replaced by another body.
+std::string withDimensions(std::string_view body) {
+    std::string stream = sampleStream();
+    const std::string record("\x00\x02\x0E\x00", 4);
+    const auto at = stream.find(record);
+    xls::Payload replacement;
+    replacement.u16(0x0200).u16(static_cast<unsigned>(body.size())).bytes(body);
+    stream.replace(at, record.size() + 14, replacement.data());
+    return containerOf(stream);
+}
+
+// Dimensions only size the reader's room for cells: wrong or short ones change nothing.
+TEST_F(Import, WorksheetDimensionsAreOnlyAHint) {
+    write(path("plain.xls"), containerOf(sampleStream()));
+    sheet::Sheet expected;
+    importWorkbook(path("plain.xls"), expected);
+    const std::string cases[] = {
+        xls::Payload().u32(0).u32(1).u16(0).u16(1).u16(0).data(),
+        xls::Payload().u32(0).u32(65536).u16(0).u16(256).u16(0).data(),
+        xls::Payload().u32(50).u32(10).u16(9).u16(2).u16(0).data(),
+        xls::Payload().u16(0).u16(100).u16(0).u16(23).u16(0).data(),
+    };
+    for (const auto& body : cases) {
+        write(path("dimensions.xls"), withDimensions(body));
+        sheet::Sheet sheet;
+        importWorkbook(path("dimensions.xls"), sheet);
+        EXPECT_EQ(sheet.rowCount(), expected.rowCount());
+        EXPECT_EQ(sheet.columnCount(), expected.columnCount());
+        for (int row = 0; row < expected.rowCount(); ++row) {
+            for (int col = 0; col < expected.columnCount(); ++col)
+                ASSERT_EQ(sheet.cell(col, row), expected.cell(col, row)) << col << ", " << row;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tobrel::exchange::test

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-// Widgets need an application object; test discovery runs without the tests' environment, so the
-// display-free platform is the default.
+// Widgets, and the fonts the PDF writer lays text out with, need an application object; test
+// discovery runs without the tests' environment, so the display-free platform is the default.
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))

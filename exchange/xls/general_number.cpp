@@ -125,58 +125,52 @@ std::optional<double> shortFixedNumber(std::string_view text, std::string_view s
     return value;
 }
 
-// The shortest digits that read back as the value, when there are at most 15 of them: the value
-// then lies far closer to them than to any other 15-digit decimal or midpoint, so rounding its
-// 18 digits to 15 gives the same digits.
-std::optional<DecimalDigits> shortestDigits(double value) {
+// A magnitude's significant digits and decimal exponent (as 0.d1d2... x 10^exponent) from
+// to_chars' scientific form: the shortest digits that read back as it, or a given count of them.
+DecimalDigits scientificDigits(double magnitude, std::optional<int> digitCount) {
     std::array<char, 40> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                   std::chars_format::scientific)
-                         .ptr;
-    const std::string_view text(buffer.data(), static_cast<size_t>(end - buffer.data()));
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    const auto end =
+        digitCount
+            ? std::to_chars(first, last, magnitude, std::chars_format::scientific, *digitCount - 1)
+            : std::to_chars(first, last, magnitude, std::chars_format::scientific);
+    const std::string_view text(first, static_cast<size_t>(end.ptr - first));
     const auto e = text.find('e');
-    std::string digits(1, text[0]);
+    DecimalDigits result;
+    result.digits.assign(1, text[0]);
     if (e > 1)
-        digits += text.substr(2, e - 2);
-    if (digits.size() > kMaxShortDigits)
-        return std::nullopt;
-    int exponent = 0;
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), end, exponent);
-    return DecimalDigits{std::signbit(value), std::move(digits), exponent + 1};
+        result.digits += text.substr(2, e - 2);
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), end.ptr, result.exponent);
+    result.exponent += 1;
+    return result;
 }
 
 }  // namespace
 
 DecimalDigits significantDigits(double value) {
-    DecimalDigits result;
-    result.negative = std::signbit(value);
+    const bool negative = std::signbit(value);
     if (value == 0 || !std::isfinite(value))
-        return result;
-    if (auto shortest = shortestDigits(value))
-        return std::move(*shortest);
-    std::array<char, 40> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                   std::chars_format::scientific, 17)
-                         .ptr;
-    const std::string_view text(buffer.data(), static_cast<size_t>(end - buffer.data()));
-    const auto e = text.find('e');
-    std::string digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
-    int exponent = 0;
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                    exponent);
-    exponent += 1;
-    const bool roundUp = digits[kKeptDigits] >= '5';
-    digits.resize(kKeptDigits);
-    if (roundUp && incrementDigits(digits)) {
-        digits.insert(digits.begin(), '1');
-        digits.pop_back();
-        ++exponent;
+        return DecimalDigits{negative, {}, 0};
+    // When the shortest digits that read back are at most 15, the value lies far closer to them
+    // than to any other 15-digit decimal or midpoint, so cutting 18 digits to 15 gives them too.
+    DecimalDigits shortest = scientificDigits(std::fabs(value), std::nullopt);
+    if (shortest.digits.size() <= kMaxShortDigits) {
+        shortest.negative = negative;
+        return shortest;
     }
-    while (!digits.empty() && digits.back() == '0')
-        digits.pop_back();
-    result.digits = std::move(digits);
-    result.exponent = exponent;
-    return result;
+    DecimalDigits d = scientificDigits(std::fabs(value), kKeptDigits + 3);
+    d.negative = negative;
+    const bool roundUp = d.digits[kKeptDigits] >= '5';
+    d.digits.resize(kKeptDigits);
+    if (roundUp && incrementDigits(d.digits)) {
+        d.digits.insert(d.digits.begin(), '1');
+        d.digits.pop_back();
+        ++d.exponent;
+    }
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+    return d;
 }
 
 std::string generalText(double value, std::string_view decimalSeparator) {

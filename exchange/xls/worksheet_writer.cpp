@@ -1,6 +1,8 @@
 #include "exchange/xls/worksheet_writer.hpp"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "exchange/xls/biff_records.hpp"
 #include "exchange/xls/cell_text.hpp"
@@ -95,6 +97,7 @@ class CellWriter {
           strings_(strings) {}
 
     void writeRow(int row) {
+        typeRow(row);
         int col = 0;
         while (col < sheet_.columnCount()) {
             const std::string& text = sheet_.cell(col, row);
@@ -102,14 +105,13 @@ class CellWriter {
                 col = writeBlanks(col, row);
                 continue;
             }
-            const auto number = numberShownAs(text, separator_);
-            if (const auto rk = number ? rkFromNumber(*number) : std::nullopt) {
-                col = writeRkNumbers(col, row, *rk);
+            if (rkAt(col)) {
+                col = writeRkNumbers(col, row);
                 continue;
             }
             Payload body;
             body.u16(row).u16(col).u16(formatOf(col, row));
-            if (number) {
+            if (const auto& number = numbers_[static_cast<std::size_t>(col)]) {
                 writer_.record(record::kNumber, body.f64(*number));
             } else {
                 const auto index = strings_.indexOf(utf16FromUtf8(workbookText(text)));
@@ -124,18 +126,25 @@ class CellWriter {
         return styles_.formatIndexOf(sheet::cellLook(col, row));
     }
 
-    std::optional<std::uint32_t> rkAt(int col, int row) const {
-        const auto number = numberShownAs(sheet_.cell(col, row), separator_);
+    // Types every cell of the row once, however the runs below end up splitting it.
+    void typeRow(int row) {
+        numbers_.clear();
+        for (int col = 0; col < sheet_.columnCount(); ++col)
+            numbers_.push_back(numberShownAs(sheet_.cell(col, row), separator_));
+    }
+
+    std::optional<std::uint32_t> rkAt(int col) const {
+        const auto& number = numbers_[static_cast<std::size_t>(col)];
         return number ? rkFromNumber(*number) : std::nullopt;
     }
 
-    // A run of numbers held exactly in RK form, starting with the one already typed: one RK
-    // record, or MULRK for several (the same fields followed by the last column).
-    int writeRkNumbers(int first, int row, std::uint32_t firstRk) {
-        run_.clear().u16(row).u16(first).u16(formatOf(first, row)).u32(firstRk);
-        int col = first + 1;
+    // A run of numbers held exactly in RK form: one RK record, or MULRK for several (the same
+    // fields followed by the last column).
+    int writeRkNumbers(int first, int row) {
+        run_.clear().u16(row).u16(first);
+        int col = first;
         std::optional<std::uint32_t> rk;
-        while (col < sheet_.columnCount() && (rk = rkAt(col, row))) {
+        while (col < sheet_.columnCount() && (rk = rkAt(col))) {
             run_.u16(formatOf(col, row)).u32(*rk);
             ++col;
         }
@@ -166,7 +175,8 @@ class CellWriter {
     std::string_view separator_;
     CellStyles& styles_;
     SharedStrings& strings_;
-    Payload run_;  // reused, so that runs of cells do not allocate
+    Payload run_;                                 // reused, so that runs of cells do not allocate
+    std::vector<std::optional<double>> numbers_;  // the current row's cells typed, reused
 };
 
 void writeRowRecord(RecordWriter& writer, const sheet::Sheet& sheet, int row) {

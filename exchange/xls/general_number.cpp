@@ -46,20 +46,20 @@ std::string fixed(const DecimalDigits& d, std::string_view separator) {
            d.digits.substr(static_cast<size_t>(d.exponent));
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 bool isPlainNumberForm(std::string_view text) {
     std::size_t pos = text.starts_with('-') ? 1 : 0;
-    if (pos >= text.size() || text[pos] < '0' || text[pos] > '9')
+    if (pos >= text.size() || !isDigit(text[pos]))
         return false;
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
-        if ((c < '0' || c > '9') && c != '.' && c != 'E' && c != '-')
+        if (!isDigit(c) && c != '.' && c != 'E' && c != '-')
             return false;
     }
     return true;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 bool allDigits(std::string_view text) {

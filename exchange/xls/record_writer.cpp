@@ -68,10 +68,8 @@ Payload& Payload::shortUnicodeString(std::u16string_view text) {
 void RecordWriter::record(std::uint16_t type, std::string_view body) {
     if (body.size() > kMaxBody)
         throw std::logic_error("record body over the format's limit");
-    const auto size = static_cast<unsigned>(body.size());
-    const char header[] = {static_cast<char>(type & 0xFF), static_cast<char>(type >> 8),
-                           static_cast<char>(size & 0xFF), static_cast<char>(size >> 8)};
-    stream_.append(header, sizeof header);
+    appendLittleEndian<2>(stream_, type);
+    appendLittleEndian<2>(stream_, body.size());
     stream_ += body;
 }
 
